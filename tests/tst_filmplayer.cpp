@@ -67,6 +67,7 @@ private slots:
     void tickSetsIntervalFromSpeed();
     void selectedFilmClickedAgainChangesNothing();
     void keyboardChoosesFilm();
+    void arrowKeysMoveSliders();
     void playsOnWhileInfoWindowIsOpen();
     void randomEvents();
 };
@@ -261,6 +262,33 @@ void TestFilmPlayer::keyboardChoosesFilm()
     QVERIFY(p.film2->isChecked());
     QCOMPARE(p.form.FrameCount, 38);
     QCOMPARE(p.form.FilmNo, 5);
+}
+
+// With the keyboard the sliders stop and resume the film as with the mouse.
+void TestFilmPlayer::arrowKeysMoveSliders()
+{
+    Player p;
+    p.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.form));
+    p.film1->click();
+    p.tick();
+    p.tick();
+    p.drawn.clear();
+
+    p.position->setFocus();
+    QTest::keyClick(p.position, Qt::Key_Right);
+    QTest::keyClick(p.position, Qt::Key_Right);
+    QCOMPARE(p.drawn, QList<int>({2, 3}));
+    QCOMPARE(p.form.Playing, 0);
+    QTest::keyClick(p.position, Qt::Key_End);
+    QCOMPARE(p.shown(), 36);
+
+    p.speed->setFocus();
+    QTest::keyClick(p.speed, Qt::Key_Left);
+    QCOMPARE(p.speed->value(), 7);
+    QCOMPARE(p.form.Playing, 1);
+    p.tick();
+    QCOMPARE(p.shown(), 4);
 }
 
 void TestFilmPlayer::playsOnWhileInfoWindowIsOpen()

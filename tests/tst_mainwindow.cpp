@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -28,6 +29,7 @@ private slots:
     void infoWindowTexts();
     void infoWindowLayout();
     void infoButtonShowsTheOneInfoWindow();
+    void accessibleNames();
 };
 
 void TestMainWindow::window()
@@ -318,6 +320,32 @@ void TestMainWindow::infoButtonShowsTheOneInfoWindow()
     const QPoint screenCentre = info.screen()->availableGeometry().center();
     for (const QPoint &c : centres)
         QVERIFY2((c - screenCentre).manhattanLength() <= 40, qPrintable(QStringLiteral("%1,%2").arg(c.x()).arg(c.y())));
+}
+
+// Screen readers announce every control by a German name.
+void TestMainWindow::accessibleNames()
+{
+    TForm1 form;
+    const QList<QPair<QString, QString>> expected{
+        {"TrackBarSpeed", "Geschwindigkeit"}, {"TrackBarPos", "Bildposition"},
+        {"BitBtn2", "Info"}, {"BitBtn1", "Schließen"},
+        {"RadioButton0", "Ausfall Bremskreis I"}, {"RadioButton1", "Ausfall Bremskreis II"},
+        {"RadioGroupFilm", "Filmauswahl"}, {"Label3", "Geschwindigkeit:"}, {"Label4", "Bildposition:"},
+        {"Label1", "Bitte Film wählen"},
+    };
+    for (const auto &[name, accessible] : expected) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(form.findChild<QWidget *>(name));
+        QVERIFY2(iface, qPrintable(name));
+        QCOMPARE(iface->text(QAccessible::Name), accessible);
+    }
+    // The slider labels point screen readers at their sliders.
+    QCOMPARE(form.findChild<QLabel *>("Label3")->buddy()->objectName(), QStringLiteral("TrackBarSpeed"));
+    QCOMPARE(form.findChild<QLabel *>("Label4")->buddy()->objectName(), QStringLiteral("TrackBarPos"));
+
+    TFormInfoHilfe info;
+    QAccessibleInterface *image = QAccessible::queryAccessibleInterface(info.findChild<QWidget *>("Image1"));
+    QVERIFY(!image->text(QAccessible::Name).isEmpty());
+    QCOMPARE(QAccessible::queryAccessibleInterface(&info)->text(QAccessible::Name), QStringLiteral("InfoHilfe"));
 }
 
 KALMORA_TEST_MAIN(TestMainWindow)
