@@ -23,8 +23,8 @@ const QColor PanelGrey(242, 242, 242);
 const QColor CaptionBack(38, 52, 78);
 
 // Lines outside the housing.
-constexpr int DropX = 300; // vertical part of lines 21 / 22
-constexpr int LeakX = 274; // break on the leaking line
+constexpr int DropX = 296; // vertical part of lines 21 / 22
+constexpr int LeakX = 270; // break on the leaking line
 constexpr int PipeHalf = 5;
 constexpr int Cylinder1Top = 206;
 constexpr int Cylinder2Top = 334;
@@ -229,7 +229,7 @@ void FramePainter::brakeChamber(const Scene &s, int x, int top, Air air, double 
     if (s.label(LabelBrakeChambers) && top == Cylinder2Top) {
         p.setFont(m_fonts.regular(10));
         p.setPen(Black);
-        p.drawText(QRect(x - 70, top + h + 14, 86, 12), Qt::AlignRight | Qt::AlignVCenter,
+        p.drawText(QRect(310 - 86, top + h + 14, 86, 12), Qt::AlignRight | Qt::AlignVCenter,
                    QStringLiteral("Bremszylinder"));
     }
 }
@@ -438,7 +438,7 @@ void FramePainter::drawPedal(const Scene &s) const
     if (s.label(LabelPedal)) {
         p.setFont(m_fonts.regular(10));
         p.setPen(Black);
-        const QPointF at = pivot + d * 196.0 - n * 22.0;
+        const QPointF at = pivot + d * 200.0 + n * 24.0;
         p.drawText(QRectF(at.x() - 40, at.y() - 12, 80, 12), Qt::AlignCenter, QStringLiteral("Bremspedal"));
     }
 }
@@ -544,7 +544,6 @@ void FramePainter::drawArrows(const Scene &s) const
         arrow(s, {P(br + 7, G::Port21Y + 10), P(br + 7, G::Partition2Bottom + 7), P(br - 16, G::Partition2Bottom + 7)},
               c1, Black);
         arrow(s, {P(a - 20, G::Partition2Bottom + 8), P(a - 20, g.relayTop() - 2)}, c1, Black);
-        arrow(s, {P(a + 22, G::Partition2Bottom + 16), P(a + 22, g.relayTop() - 2)}, c1, Black);
     }
     if (s.flow(Vent21)) {
         const QColor blue = strong(Air::Circuit1);
@@ -560,21 +559,18 @@ void FramePainter::drawArrows(const Scene &s) const
     }
     if (s.flow(Refill)) {
         const int y = s.film->leakCircuit == 1 ? G::Port11Y : G::Port12Y;
-        arrow(s, {P(4, y), P(G::Left - 8, y)}, sup, Black);
+        arrow(s, {P(30, y), P(G::Left - 6, y)}, sup, Black);
         s.p->setFont(m_fonts.bold(10));
         s.p->setPen(dark(Air::Supply));
-        s.p->drawText(QRect(2, y - 21, 92, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("vom Kompressor"));
+        s.p->drawText(QRect(2, y - 20, 92, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("vom Kompressor"));
     }
     if (s.flow(PlungerDown))
         arrow(s, {P(a + 34, g.plungerTop() - 14), P(a + 34, g.plungerTop() + 14)}, orange, Black);
-    if (s.flow(RelayDown)) {
-        for (int x : {a - 24, a + 24})
-            arrow(s, {P(x, G::Partition2Bottom + 4), P(x, g.relayTop() - 1)}, c1, Black);
-    }
-    if (s.flow(RelayUp)) {
-        for (int x : {a - 24, a + 24})
-            arrow(s, {P(x, g.relayTop() - 2), P(x, G::Partition2Bottom + 6)}, orange, Black);
-    }
+    // Left of the tube: the right half of the control chamber holds the gap mark.
+    if (s.flow(RelayDown))
+        arrow(s, {P(a - 22, G::Partition2Bottom + 4), P(a - 22, g.relayTop() - 1)}, c1, Black);
+    if (s.flow(RelayUp))
+        arrow(s, {P(a - 22, g.relayTop() - 2), P(a - 22, G::Partition2Bottom + 6)}, orange, Black);
     if (s.flow(PistonUp)) {
         for (int x : {a - 49, a + 49})
             arrow(s, {P(x, G::Partition1Top - 3), P(x, g.pistonBottom() + 1)}, c1, Black);
@@ -664,9 +660,28 @@ void FramePainter::drawLabels(const Scene &s) const
 
     portBox(s, QStringLiteral("11"), QPoint(14, G::Port11Y));
     portBox(s, QStringLiteral("12"), QPoint(14, G::Port12Y));
-    portBox(s, QStringLiteral("21"), QPoint(G::Right + 15, G::Port21Y));
-    portBox(s, QStringLiteral("22"), QPoint(G::Right + 15, G::Port22Y));
-    portBox(s, QStringLiteral("3"), QPoint(a - 32, G::HousingBottom + 4));
+    portBox(s, QStringLiteral("21"), QPoint(G::Right + 14, G::Port21Y - 15));
+    portBox(s, QStringLiteral("22"), QPoint(G::Right + 14, G::Port22Y - 15));
+    portBox(s, QStringLiteral("3"), QPoint(a - 32, G::HousingBottom + 12));
+
+    // The contact gap between the push pins and the relay piston.
+    const int gap = g.relayTop() - g.pinEnd();
+    if (gap >= 6) {
+        QPainter &p = *s.p;
+        const double x = a + G::PinOffset + 8.5;
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(Black, 1));
+        p.setBrush(Black);
+        p.drawLine(QPointF(x, g.pinEnd() + 1), QPointF(x, g.relayTop() - 1));
+        p.drawLine(QPointF(x - 4, g.pinEnd() + 0.5), QPointF(a + G::PinOffset + 3, g.pinEnd() + 0.5));
+        for (const auto &[tip, dir] : {std::pair{double(g.pinEnd()), 1.0}, std::pair{double(g.relayTop()), -1.0}})
+            p.drawPolygon(QPolygonF{QPointF(x, tip), QPointF(x - 2.5, tip + 5 * dir), QPointF(x + 2.5, tip + 5 * dir)});
+        p.restore();
+        p.setFont(m_fonts.regular(9));
+        p.drawText(QRect(a + 6, (g.pinEnd() + g.relayTop()) / 2 - 6, 28, 12), Qt::AlignRight | Qt::AlignVCenter,
+                   QStringLiteral("Spalt"));
+    }
 
     if (s.label(LabelPlunger))
         leader(s, QStringLiteral("Stößel"), QPoint(lx, 118), true, QPointF(a - 6, G::CapTop + 5));
@@ -691,7 +706,7 @@ void FramePainter::drawLabels(const Scene &s) const
         QPainter &p = *s.p;
         p.setFont(m_fonts.regular(10));
         p.setPen(Black);
-        p.drawText(QRect(a + 22, G::HousingBottom, 80, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Entlüftung"));
+        p.drawText(QRect(a + 22, G::HousingBottom + 7, 80, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Entlüftung"));
     }
 }
 

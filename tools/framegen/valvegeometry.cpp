@@ -50,9 +50,9 @@ ValveGeometry::ValveGeometry(const FrameRow &row)
     // spring, then the back-pressure under the upper piston and, while the
     // pins bear on the relay piston, the pressure under that one too.
     if (row.pedal > 0) {
-        double force = 3.0 + 1.2 * row.p21;
+        double force = 3.0 + 2.0 * row.p21;
         if (touching())
-            force += 1.2 * row.p22;
+            force += 2.0 * row.p22;
         m_squeeze = std::min(RubberMaxSqueeze, int(std::lround(force)));
     }
 }

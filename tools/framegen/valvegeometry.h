@@ -37,13 +37,13 @@ public:
     static constexpr int Disc2R = 30;
     static constexpr int Partition4Top = 358;
     static constexpr int Partition4Bottom = 368;
-    static constexpr int HousingBottom = 386;
+    static constexpr int HousingBottom = 380;
 
     static constexpr int Outlet1Gap = 6; // exhaust seat I above valve body I at rest
     static constexpr int Outlet2Gap = 6;
     static constexpr int ContactGap = 24; // push pins above the relay piston at rest
     static constexpr int PinOffset = 40; // push pins at Axis +- PinOffset
-    static constexpr int RubberMaxSqueeze = 12;
+    static constexpr int RubberMaxSqueeze = 14;
 
     // Port positions (centre line y of the bores).
     static constexpr int Port21Y = 190;
