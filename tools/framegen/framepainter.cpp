@@ -438,7 +438,10 @@ void FramePainter::drawPedal(const Scene &s) const
     if (s.label(LabelPedal)) {
         p.setFont(m_fonts.regular(10));
         p.setPen(Black);
-        const QPointF at = pivot + d * 200.0 + n * 24.0;
+        // Below the lever, or above it once the lever comes down to the cap.
+        QPointF at = pivot + d * 200.0 + n * 24.0;
+        if (at.y() + 6 > G::CapTop - 2)
+            at = pivot + d * 200.0 - n * 22.0;
         p.drawText(QRectF(at.x() - 40, at.y() - 12, 80, 12), Qt::AlignCenter, QStringLiteral("Bremspedal"));
     }
 }
@@ -565,7 +568,7 @@ void FramePainter::drawArrows(const Scene &s) const
         s.p->drawText(QRect(2, y - 20, 92, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("vom Kompressor"));
     }
     if (s.flow(PlungerDown))
-        arrow(s, {P(a + 34, g.plungerTop() - 14), P(a + 34, g.plungerTop() + 14)}, orange, Black);
+        arrow(s, {P(a + 17, g.plungerTop() + 1), P(a + 17, G::CapTop - 2)}, orange, Black);
     // Left of the tube: the right half of the control chamber holds the gap mark.
     if (s.flow(RelayDown))
         arrow(s, {P(a - 22, G::Partition2Bottom + 4), P(a - 22, g.relayTop() - 1)}, c1, Black);
@@ -603,7 +606,7 @@ void FramePainter::drawMarks(const Scene &s) const
         p.drawRoundedRect(QRectF(a - 30, g.plateTop() - 4, 60, g.pistonTop() - g.plateTop() + 8), 6, 6);
     p.restore();
     if (s.mark(MarkControlZero)) {
-        const QRect box(a + 8, G::Partition2Bottom + 5, 38, 16);
+        const QRect box(a - 46, G::Partition2Bottom + 5, 38, 16);
         p.fillRect(box, White);
         p.setPen(QPen(MarkOrange, 2));
         p.drawRect(box);
