@@ -19,7 +19,7 @@
 using ProcessClock::median;
 
 namespace {
-constexpr int StartupRuns = 9;
+constexpr int StartupRuns = 15;
 constexpr int RestoringRuns = 11;
 constexpr int FrameCalls = 1000;
 constexpr int StartupTimeoutMs = 60'000;
