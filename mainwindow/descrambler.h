@@ -20,10 +20,13 @@ constexpr int blockWidth(int width) { return width / 40; }
 // Key index of the top row of picture p (p >= 0).
 constexpr int startKeyIndex(qint32 pictureNo) { return pictureNo % 10; }
 
-// Returns a copy of the 8-bit picture with segment A and segment B of every
-// row exchanged; row y (from the top) uses key index (p + y) mod 10.
-// Throws std::invalid_argument for a picture that is not 8-bit indexed or
-// a negative picture number.
+// Exchanges segment A and segment B of every row of the 8-bit picture;
+// row y (from the top) uses key index (p + y) mod 10. Throws
+// std::invalid_argument for a picture that is not 8-bit indexed or a
+// negative picture number, and then leaves the picture as it was.
+void descrambleInPlace(QImage &picture, qint32 pictureNo);
+
+// The same exchange on a copy; the picture passed in stays as it is.
 QImage descramblePicture(const QImage &picture, qint32 pictureNo);
 
 } // namespace Descrambler

@@ -8,7 +8,8 @@
 
 void TForm1::DescramblePicture(QImage &picture, qint32 pictureNo)
 {
-    picture = Descrambler::descramblePicture(picture, pictureNo);
+    // In place: the store holds the only reference, so no picture is copied.
+    Descrambler::descrambleInPlace(picture, pictureNo);
 }
 
 void TForm1::DescrambleFilm1Pictures()

@@ -19,8 +19,15 @@ PictureStore::PictureStore(const QString &directory)
             throw std::runtime_error(
                 QStringLiteral("Bild %1 fehlt: %2").arg(name, file.fileName()).toStdString());
 
+        // Decoded straight from where the file lies (for a picture built into
+        // the program, from the buffer it was unpacked into) rather than
+        // from one more copy; a file that cannot be mapped is read instead.
+        const qint64 size = file.size();
+        const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+        const QByteArray data = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size)
+                                       : file.readAll();
         QString why;
-        QImage image = BmpLayout::decode(file.readAll(), &why);
+        QImage image = BmpLayout::decode(data, &why);
         if (!image.isNull()
             && (image.width() != FrameTables::PictureWidth
                 || image.height() != FrameTables::pictureHeight(p))) {

@@ -96,6 +96,9 @@ void TestPictureCore::exchangesSegmentsPerRow()
     const QImage plain = randomPicture(width, height, quint32(width * 1000 + pictureNo));
     const QImage scrambled = descramblePicture(plain, pictureNo);
     const int w = width / 40;
+    QImage inPlace = plain.copy();
+    descrambleInPlace(inPlace, pictureNo);
+    QCOMPARE(inPlace, scrambled);
 
     for (int y = 0; y < height; ++y) {
         const int k = (pictureNo + y) % 10;
@@ -157,6 +160,13 @@ void TestPictureCore::emptyAndInvalidPictures()
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
                              descramblePicture(QImage(510, 10, QImage::Format_RGB32), 3));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, descramblePicture(randomPicture(510, 10, 1), -1));
+
+    QImage rgb(510, 10, QImage::Format_RGB32);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, descrambleInPlace(rgb, 3));
+    QImage negative = randomPicture(510, 10, 1);
+    const QImage before = negative.copy();
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, descrambleInPlace(negative, -1));
+    QCOMPARE(negative, before);
 }
 
 void TestPictureCore::bmpRoundTripAndHeader_data()
