@@ -14,7 +14,7 @@ quint16 get16(const char *p) { return qFromLittleEndian<quint16>(p); }
 quint32 get32(const char *p) { return qFromLittleEndian<quint32>(p); }
 qint32 getS32(const char *p) { return qFromLittleEndian<qint32>(p); }
 
-QImage fail(QString *error, const QString &why)
+QSize fail(QString *error, const QString &why)
 {
     if (error)
         *error = why;
@@ -63,7 +63,7 @@ QByteArray encode(const QImage &image)
     return file;
 }
 
-QImage decode(const QByteArray &file, QString *error)
+QSize readSize(const QByteArray &file, QString *error)
 {
     if (file.size() < PixelOffset)
         return fail(error, QStringLiteral("Datei zu kurz (%1 Bytes)").arg(file.size()));
@@ -95,19 +95,39 @@ QImage decode(const QByteArray &file, QString *error)
         return fail(error, QStringLiteral("Datei zu kurz (%1 statt %2 Bytes)")
                                .arg(file.size())
                                .arg(fileSize(width, height)));
+    return QSize(width, height);
+}
 
-    QImage image(width, height, QImage::Format_Indexed8);
-    if (image.isNull())
-        return fail(error, QStringLiteral("zu wenig Speicher"));
+void readInto(const QByteArray &file, QImage &image)
+{
+    const char *table = file.constData() + FileHeaderSize + InfoHeaderSize;
     QList<QRgb> colors(ColorCount);
-    const auto *table = reinterpret_cast<const uchar *>(info + InfoHeaderSize);
-    for (int i = 0; i < ColorCount; ++i)
-        colors[i] = qRgb(table[4 * i + 2], table[4 * i + 1], table[4 * i + 0]);
+    for (int i = 0; i < ColorCount; ++i) {
+        const auto *entry = reinterpret_cast<const uchar *>(table + 4 * i);
+        colors[i] = qRgb(entry[2], entry[1], entry[0]);
+    }
     image.setColorTable(colors);
 
+    const int width = image.width();
+    const int height = image.height();
     const int stride = rowStride(width);
     for (int y = 0; y < height; ++y)
-        std::memcpy(image.scanLine(y), d + PixelOffset + qsizetype(height - 1 - y) * stride, size_t(width));
+        std::memcpy(image.scanLine(y), file.constData() + PixelOffset + qsizetype(height - 1 - y) * stride,
+                    size_t(width));
+}
+
+QImage decode(const QByteArray &file, QString *error)
+{
+    const QSize size = readSize(file, error);
+    if (!size.isValid())
+        return {};
+    QImage image(size, QImage::Format_Indexed8);
+    if (image.isNull()) {
+        if (error)
+            *error = QStringLiteral("zu wenig Speicher");
+        return {};
+    }
+    readInto(file, image);
     return image;
 }
 

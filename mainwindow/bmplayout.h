@@ -27,4 +27,10 @@ QByteArray encode(const QImage &image);
 // image and a German reason in *error.
 QImage decode(const QByteArray &file, QString *error = nullptr);
 
+// The two halves of decode, for a caller that provides the image's memory:
+// the size of a valid file (an invalid size and the reason otherwise), and
+// copying colour table and rows into an 8-bit image of exactly that size.
+QSize readSize(const QByteArray &file, QString *error = nullptr);
+void readInto(const QByteArray &file, QImage &image);
+
 } // namespace BmpLayout

@@ -55,8 +55,12 @@ TForm1::~TForm1() = default;
 
 void TForm1::fillClientArea(const QColor &color)
 {
-    canvas_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    // From now on the canvas covers the whole client area with opaque
+    // pixels: painting it is a plain copy, and the background need not be
+    // drawn underneath first.
+    canvas_ = QImage(size(), QImage::Format_RGB32);
     canvas_.fill(color);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     ui->Label1->hide();
     update();
 }

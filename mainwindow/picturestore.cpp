@@ -5,12 +5,33 @@
 #include <QFile>
 #include <stdexcept>
 
+namespace {
+
+constexpr int Stride = BmpLayout::rowStride(FrameTables::PictureWidth);
+
+std::size_t pictureBytes(qint32 pictureNo)
+{
+    return std::size_t(Stride) * std::size_t(FrameTables::pictureHeight(pictureNo));
+}
+
+std::size_t allPictureBytes()
+{
+    std::size_t bytes = 0;
+    for (int i = 0; i < FrameTables::PictureCount; ++i)
+        bytes += pictureBytes(FrameTables::pictureNoAt(i));
+    return bytes;
+}
+
+} // namespace
+
 PictureStore::PictureStore(const QString &directory)
+    : memory_(allPictureBytes())
 {
     // The pictures are linked in from a static library, where the resource
     // must be registered by hand.
     Q_INIT_RESOURCE(pictures);
 
+    uchar *pixels = memory_.data();
     for (int i = 0; i < FrameTables::PictureCount; ++i) {
         const qint32 p = FrameTables::pictureNoAt(i);
         const QString name = pictureName(p);
@@ -27,21 +48,22 @@ PictureStore::PictureStore(const QString &directory)
         const QByteArray data = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size)
                                        : file.readAll();
         QString why;
-        QImage image = BmpLayout::decode(data, &why);
-        if (!image.isNull()
-            && (image.width() != FrameTables::PictureWidth
-                || image.height() != FrameTables::pictureHeight(p))) {
+        const QSize found = BmpLayout::readSize(data, &why);
+        const QSize expected(FrameTables::PictureWidth, FrameTables::pictureHeight(p));
+        if (found.isValid() && found != expected)
             why = QStringLiteral("Größe %1 x %2 statt %3 x %4")
-                      .arg(image.width())
-                      .arg(image.height())
-                      .arg(FrameTables::PictureWidth)
-                      .arg(FrameTables::pictureHeight(p));
-            image = QImage();
-        }
-        if (image.isNull())
+                      .arg(found.width())
+                      .arg(found.height())
+                      .arg(expected.width())
+                      .arg(expected.height());
+        if (found != expected)
             throw std::runtime_error(
                 QStringLiteral("Bild %1 ist beschädigt: %2").arg(name, why).toStdString());
+
+        QImage image(pixels, expected.width(), expected.height(), Stride, QImage::Format_Indexed8);
+        BmpLayout::readInto(data, image);
         pictures_[size_t(i)] = std::move(image);
+        pixels += pictureBytes(p);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frametables.h"
+#include "picturememory.h"
 
 #include <QImage>
 #include <QString>
@@ -8,7 +9,8 @@
 
 // The 74 frame pictures of both films, loaded at once when the main window is
 // built and held for the whole run. A picture is reached by its number
-// (1-36, 51-88); each is an 8-bit indexed QImage.
+// (1-36, 51-88); each is an 8-bit indexed QImage whose pixels live in the
+// store, so a copy of one must not outlive it.
 class PictureStore
 {
 public:
@@ -26,5 +28,7 @@ public:
 private:
     static int slot(qint32 pictureNo);
 
+    // Declared first, so the pictures that live in it go before it does.
+    PictureMemory memory_;
     std::array<QImage, FrameTables::PictureCount> pictures_;
 };
