@@ -25,9 +25,21 @@ speed_slider=145x25+544+168
 work=$(mktemp -d "${TMPDIR:-/tmp}/kalmora-soak.XXXXXX")
 xvfb_pid='' app_pid=''
 
+# Ends a process this script started: politely, then after 5 s for sure.
+stop_pid() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+}
+
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    stop_pid "$app_pid"
+    stop_pid "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -40,6 +52,11 @@ fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
 # A failure after which the rest cannot run: report and stop.
 abort() {
     fail "$*"
+    if [ -n "$app_pid" ] && ! app_running; then
+        wait "$app_pid"
+        echo "program ended with status $?"
+        app_pid=''
+    fi
     if [ -s "$work/app.log" ]; then
         echo "--- program output ---"
         cat "$work/app.log"
@@ -48,8 +65,8 @@ abort() {
     exit 1
 }
 
-elapsed_since() { echo $(( $(date +%s%N) / 1000000 - $1 )); }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+elapsed_since() { echo $(( $(now_ms) - $1 )); }
 
 rss_kib() {
     awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status" 2>/dev/null
@@ -116,7 +133,13 @@ pass "Xvfb started on $DISPLAY"
 QT_QPA_PLATFORM=xcb "$exe" >"$work/app.log" 2>&1 &
 app_pid=$!
 
-win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kalmora$' 2>/dev/null | head -n1)
+win=''
+for _ in $(seq 100); do
+    win=$(xdotool search --onlyvisible --name '^Kalmora$' 2>/dev/null | head -n1)
+    [ -n "$win" ] && break
+    app_running || break
+    sleep 0.2
+done
 [ -n "$win" ] || abort "main window 'Kalmora' shown within 20 s"
 pass "main window 'Kalmora' shown (window $win)"
 
