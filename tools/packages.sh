@@ -26,5 +26,6 @@ ensure_packages() {
 # What building the viewer needs.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fonts-liberation)
 # What the tests need on top: a headless X server and tools to drive and
-# photograph the real window.
-TEST_PACKAGES=(xvfb xauth xdotool x11-apps imagemagick)
+# photograph the real window, and the validators of the menu entry and the
+# AppStream metadata.
+TEST_PACKAGES=(xvfb xauth xdotool x11-apps imagemagick desktop-file-utils appstream)
