@@ -18,6 +18,8 @@ TForm1::TForm1(QWidget *parent, const QString &pictureDirectory)
     , ui(std::make_unique<Ui::TForm1>())
     , store_(pictureDirectory)
 {
+    // mainwindow.ui colours Label3 teal, the classic desktop colour: Linux
+    // desktops have no desktop colour a program could ask for.
     ui->setupUi(this);
     setFixedSize(722, 460);
     move(372, 181);
