@@ -823,8 +823,9 @@ void FramePainter::drawPanel(const Scene &s) const
         y += 24;
     }
 
-    // Warning lamps.
-    y = 184;
+    // Warning lamps, low enough that the mark around a lamp clears the
+    // warning triangles of the supply bars.
+    y = 187;
     p.setFont(m_fonts.regular(11));
     p.setPen(Black);
     p.drawText(QRect(x0 + 2, y - 7, 60, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Warnung"));
@@ -838,7 +839,7 @@ void FramePainter::drawPanel(const Scene &s) const
             for (int k = 0; k < 8; ++k) {
                 const double angle = qDegreesToRadians(22.5 + 45.0 * k);
                 const QPointF u(std::cos(angle), std::sin(angle));
-                p.drawLine(c + u * 10.0, c + u * 13.0);
+                p.drawLine(c + u * 9.5, c + u * 12.0);
             }
         }
         p.setPen(QPen(Black, 1.2));
@@ -854,7 +855,7 @@ void FramePainter::drawPanel(const Scene &s) const
             p.setRenderHint(QPainter::Antialiasing, true);
             p.setPen(QPen(MarkOrange, 2.5));
             p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(QRectF(c.x() - 16, y - 16, 70, 32), 8, 8);
+            p.drawRoundedRect(QRectF(c.x() - 14, y - 15, 72, 30), 8, 8);
             p.restore();
         }
     }
