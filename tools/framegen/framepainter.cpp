@@ -23,8 +23,10 @@ const QColor PanelGrey(242, 242, 242);
 const QColor CaptionBack(38, 52, 78);
 
 // Lines outside the housing.
-constexpr int DropX = 296; // vertical part of lines 21 / 22
-constexpr int LeakX = 270; // break on the leaking line
+// The lines run right of the housing; the gap between wall and line drop
+// holds the Auslass labels and, above the line, the leak clouds.
+constexpr int DropX = 299; // vertical part of lines 21 / 22
+constexpr int LeakX = 272; // break on the leaking line
 constexpr int PipeHalf = 5;
 constexpr int Cylinder1Top = 206;
 constexpr int Cylinder2Top = 334;
@@ -212,7 +214,7 @@ void FramePainter::drawLines(const Scene &s) const
 void FramePainter::brakeChamber(const Scene &s, int x, int top, Air air, double bar) const
 {
     QPainter &p = *s.p;
-    const int w = 26, h = 26;
+    const int w = 24, h = 26;
     const QRect body(x - w / 2, top, w, h);
     // The diaphragm moves down with the pressure; the push rod comes out.
     const int travel = int(std::lround(std::clamp(bar, 0.0, 8.0) * 1.0));
@@ -226,10 +228,11 @@ void FramePainter::brakeChamber(const Scene &s, int x, int top, Air air, double 
     p.drawLine(body.left() + 1, diaphragmY, body.right() - 1, diaphragmY);
     spring(p, x, diaphragmY + 2, top + h - 1, 5, 2);
     partRect(p, QRect(x - 2, top + h, 5, 6 + travel));
-    if (s.label(LabelBrakeChambers) && top == Cylinder2Top) {
+    // Both chambers: the captions speak of braked and of unbraked wheels.
+    if (s.label(LabelBrakeChambers)) {
         p.setFont(m_fonts.regular(10));
         p.setPen(Black);
-        p.drawText(QRect(310 - 86, top + h + 14, 86, 12), Qt::AlignRight | Qt::AlignVCenter,
+        p.drawText(QRect(body.right() + 1 - 86, top + h + 16, 86, 12), Qt::AlignRight | Qt::AlignVCenter,
                    QStringLiteral("Bremszylinder"));
     }
 }
@@ -454,29 +457,31 @@ void FramePainter::drawLeak(const Scene &s) const
     p.setRenderHint(QPainter::Antialiasing, true);
     // Jagged black-and-yellow break across the line.
     QPolygonF crack;
-    crack << QPointF(LeakX - 3, y - 10) << QPointF(LeakX + 3, y - 5) << QPointF(LeakX - 2, y)
-          << QPointF(LeakX + 4, y + 5) << QPointF(LeakX - 1, y + 10) << QPointF(LeakX + 6, y + 10)
-          << QPointF(LeakX + 10, y + 5) << QPointF(LeakX + 4, y) << QPointF(LeakX + 9, y - 5)
-          << QPointF(LeakX + 3, y - 10);
+    crack << QPointF(LeakX - 3, y - 8) << QPointF(LeakX + 3, y - 4) << QPointF(LeakX - 2, y)
+          << QPointF(LeakX + 4, y + 4) << QPointF(LeakX - 1, y + 8) << QPointF(LeakX + 6, y + 8)
+          << QPointF(LeakX + 10, y + 4) << QPointF(LeakX + 4, y) << QPointF(LeakX + 9, y - 4)
+          << QPointF(LeakX + 3, y - 8);
     p.setPen(QPen(Black, 1.5));
     p.setBrush(LeakYellow);
     p.drawPolygon(crack);
     if (s.row->leaking) {
-        // Clouds of escaping air with short radial arrows.
+        // Clouds of escaping air with short radial arrows, all above the
+        // line: below it sit the brake chamber and the Auslass label, left
+        // of it the port number.
         QPainterPath cloud;
+        cloud.setFillRule(Qt::WindingFill); // one outline around the overlapping puffs
         const QPointF c(LeakX + 4, y);
-        for (const auto &[dx, dy, r] : {std::tuple{-7.0, -14.0, 5.5}, std::tuple{1.0, -17.0, 6.0},
-                                        std::tuple{9.0, -13.0, 5.0}, std::tuple{-6.0, 14.0, 5.5},
-                                        std::tuple{2.0, 17.0, 6.0}, std::tuple{10.0, 13.0, 5.0}})
+        for (const auto &[dx, dy, r] : {std::tuple{-7.0, -13.0, 6.0}, std::tuple{3.0, -20.0, 7.0},
+                                        std::tuple{12.0, -12.0, 6.0}, std::tuple{3.0, -12.0, 6.5}})
             cloud.addEllipse(c + QPointF(dx, dy), r, r);
         p.setPen(QPen(Black, 1.5));
         p.setBrush(LeakYellow);
         p.drawPath(cloud.simplified());
         const double shift = s.phase * 0.75;
-        for (double angle : {-70.0, -110.0, 70.0, 110.0, -30.0, 30.0}) {
+        for (double angle : {-30.0, -65.0, -100.0}) {
             const double rad = qDegreesToRadians(angle);
             const QPointF u(std::cos(rad), std::sin(rad));
-            const QPointF from = c + u * (24.0 + shift), to = c + u * (31.0 + shift);
+            const QPointF from = c + u * (30.0 + shift), to = c + u * (36.0 + shift);
             p.setPen(QPen(Black, 1.6, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(from, to);
             const QPointF n(-u.y(), u.x());
@@ -548,24 +553,26 @@ void FramePainter::drawArrows(const Scene &s) const
               c1, Black);
         arrow(s, {P(a - 20, G::Partition2Bottom + 8), P(a - 20, g.relayTop() - 2)}, c1, Black);
     }
+    // Exhaust arrows stop above the caption strip, tip included.
     if (s.flow(Vent21)) {
         const QColor blue = strong(Air::Circuit1);
         arrow(s, {P(br + 7, G::Partition2Bottom + 4), P(br + 7, G::Port21Y + 12)}, White, blue);
         arrow(s, {P(a + 40, G::Partition1Top - 10), P(a + 14, g.lipBottom() + 3)}, White, blue);
-        arrow(s, {P(a, g.disc1Top() + 12), P(a, G::HousingBottom + 22)}, White, blue);
+        arrow(s, {P(a, g.disc1Top() + 12), P(a, G::HousingBottom + 15)}, White, blue);
     }
     if (s.flow(Vent22)) {
         const QColor green = strong(Air::Circuit2);
         arrow(s, {P(DropX - 12, G::Port22Y), P(G::Right + 2, G::Port22Y)}, White, green);
         arrow(s, {P(a + 44, G::Partition3Top - 6), P(a + 14, g.relayLipBottom() + 3)}, White, green);
-        arrow(s, {P(a, g.disc2Top() + 10), P(a, G::HousingBottom + 22)}, White, green);
+        arrow(s, {P(a, g.disc2Top() + 10), P(a, G::HousingBottom + 15)}, White, green);
     }
     if (s.flow(Refill)) {
         const int y = s.film->leakCircuit == 1 ? G::Port11Y : G::Port12Y;
         arrow(s, {P(30, y), P(G::Left - 6, y)}, sup, Black);
         s.p->setFont(m_fonts.bold(10));
         s.p->setPen(dark(Air::Supply));
-        s.p->drawText(QRect(2, y - 20, 92, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("vom Kompressor"));
+        // Below the line: above it sits the Einlass label of the circuit.
+        s.p->drawText(QRect(2, y + 8, 92, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("vom Kompressor"));
     }
     if (s.flow(PlungerDown))
         arrow(s, {P(a + 17, g.plungerTop() + 1), P(a + 17, G::CapTop - 2)}, orange, Black);
@@ -624,7 +631,8 @@ void FramePainter::leader(const Scene &s, const QString &text, QPoint textPos, b
     const int w = p.fontMetrics().horizontalAdvance(text);
     const QRect box = rightAligned ? QRect(textPos.x() - w, textPos.y() - 6, w, 12)
                                    : QRect(textPos.x(), textPos.y() - 6, w, 12);
-    const QPointF start(rightAligned ? box.right() + 3 : box.left() - 3, textPos.y());
+    // On the pixel centre: a level leader stays one crisp pixel row.
+    const QPointF start(rightAligned ? box.right() + 3 : box.left() - 3, textPos.y() + 0.5);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(LeaderGrey, 1));
@@ -653,18 +661,24 @@ void FramePainter::drawLabels(const Scene &s) const
     const ValveGeometry &g = *s.g;
     const int a = G::Axis;
     const int lx = 90; // right edge of the left-hand labels
-    const int rx = G::Right + 4; // left edge of the right-hand labels
+    const int rx = G::Right + 3; // left edge of the right-hand labels
 
-    // Valve labels and port numbers are always there.
-    leader(s, QStringLiteral("Auslass I"), QPoint(rx, 150), false, QPointF(a + 10, g.lipBottom() + 1));
-    leader(s, QStringLiteral("Einlass I"), QPoint(rx, 256), false, QPointF(a + G::Seat1R + 2, G::Partition1Bottom + 1));
-    leader(s, QStringLiteral("Auslass II"), QPoint(rx, 270), false, QPointF(a + 10, g.relayLipBottom() + 1));
-    leader(s, QStringLiteral("Einlass II"), QPoint(rx, 286), false, QPointF(a + G::Seat2R + 2, G::Partition3Bottom + 1));
+    // Valve labels and port numbers are always there. Each valve label sits
+    // level with its seat, so the leader stays short: Einlass at the left
+    // (the inlet seat is fixed, the leader is level), Auslass at the right,
+    // just below the delivery line (the exhaust seat moves with its piston).
+    leader(s, QStringLiteral("Einlass I"), QPoint(lx, G::Partition1Bottom), true,
+           QPointF(a - G::Seat1R - 1, G::Partition1Bottom + 0.5));
+    leader(s, QStringLiteral("Einlass II"), QPoint(lx, G::Partition3Bottom), true,
+           QPointF(a - G::Seat2R - 1, G::Partition3Bottom + 0.5));
+    leader(s, QStringLiteral("Auslass I"), QPoint(rx, G::Port21Y + 17), false, QPointF(a + 10, g.lipBottom() + 1));
+    leader(s, QStringLiteral("Auslass II"), QPoint(rx, G::Port22Y + 15), false, QPointF(a + 10, g.relayLipBottom() + 1));
 
     portBox(s, QStringLiteral("11"), QPoint(14, G::Port11Y));
     portBox(s, QStringLiteral("12"), QPoint(14, G::Port12Y));
-    portBox(s, QStringLiteral("21"), QPoint(G::Right + 14, G::Port21Y - 15));
-    portBox(s, QStringLiteral("22"), QPoint(G::Right + 14, G::Port22Y - 15));
+    // Close to the wall, clear of the leak clouds further along the line.
+    portBox(s, QStringLiteral("21"), QPoint(G::Right + 10, G::Port21Y - 15));
+    portBox(s, QStringLiteral("22"), QPoint(G::Right + 10, G::Port22Y - 15));
     portBox(s, QStringLiteral("3"), QPoint(a - 32, G::HousingBottom + 12));
 
     // The contact gap between the push pins and the relay piston.
@@ -697,14 +711,14 @@ void FramePainter::drawLabels(const Scene &s) const
         leader(s, QStringLiteral("Rückstellfeder"), QPoint(lx, 178), true,
                QPointF(a - 26, (g.pistonBottom() + G::Partition1Top) / 2.0));
     if (s.label(LabelValveBody1))
-        leader(s, QStringLiteral("Ventilkörper I"), QPoint(lx, 214), true, QPointF(a - G::Disc1R + 2, g.disc1Top() + 4));
+        leader(s, QStringLiteral("Ventilkörper I"), QPoint(lx, 221), true, QPointF(a - G::Disc1R + 3, g.disc1Top() + 6));
     if (s.label(LabelControl))
         leader(s, QStringLiteral("Steuerraum"), QPoint(lx, 268), true,
                QPointF(a - G::BoreR + 6, (G::Partition2Bottom + g.relayTop()) / 2.0));
     if (s.label(LabelRelayPiston))
         leader(s, QStringLiteral("Relaiskolben"), QPoint(lx, 296), true, QPointF(a - 46, g.relayTop() + 6));
     if (s.label(LabelValveBody2))
-        leader(s, QStringLiteral("Ventilkörper II"), QPoint(lx, 330), true, QPointF(a - G::Disc2R + 2, g.disc2Top() + 4));
+        leader(s, QStringLiteral("Ventilkörper II"), QPoint(lx, 368), true, QPointF(a - G::Disc2R + 3, g.disc2Top() + 6));
     if (s.label(LabelExhaust)) {
         QPainter &p = *s.p;
         p.setFont(m_fonts.regular(10));
@@ -730,19 +744,31 @@ void FramePainter::drawGauge(const Scene &s, QPoint centre, const QString &title
         return QPointF(centre) + QPointF(std::cos(angle), -std::sin(angle)) * radius;
     };
     // Scale 0-10 bar: a tick per bar, numbers on the even ones.
-    p.setFont(m_fonts.regular(9));
     for (int v = 0; v <= 10; ++v) {
         p.setPen(QPen(Black, v % 2 == 0 ? 1.6 : 1.0));
         p.drawLine(at(v, r - 2), at(v, v % 2 == 0 ? r - 8 : r - 6));
-        if (v % 2 == 0) {
-            const QPointF c = at(v, r - 15);
-            p.drawText(QRectF(c.x() - 8, c.y() - 6, 16, 12), Qt::AlignCenter, QString::number(v));
-        }
     }
     p.setPen(QPen(Black, 4.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(centre), at(bar, r - 9));
     p.setPen(QPen(strong(air), 2.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(centre), at(bar, r - 10));
+    // The numbers go over the needle, each on a white halo: a needle on
+    // 0 bar (the rest position) would hide the "0" otherwise.
+    QPainterPath numbers;
+    const QFont numberFont = m_fonts.regular(9);
+    const QFontMetricsF fm(numberFont);
+    for (int v = 0; v <= 10; v += 2) {
+        const QString text = QString::number(v);
+        const QPointF c = at(v, r - 15);
+        numbers.addText(c.x() - fm.horizontalAdvance(text) / 2.0, c.y() + (fm.ascent() - fm.descent()) / 2.0,
+                        numberFont, text);
+    }
+    p.setPen(QPen(White, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(numbers);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Black);
+    p.drawPath(numbers);
     p.setPen(QPen(Black, 1));
     p.setBrush(Black);
     p.drawEllipse(QPointF(centre), 3.5, 3.5);
@@ -797,8 +823,9 @@ void FramePainter::drawPanel(const Scene &s) const
         y += 24;
     }
 
-    // Warning lamps.
-    y = 184;
+    // Warning lamps, low enough that the mark around a lamp clears the
+    // warning triangles of the supply bars.
+    y = 187;
     p.setFont(m_fonts.regular(11));
     p.setPen(Black);
     p.drawText(QRect(x0 + 2, y - 7, 60, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Warnung"));
@@ -812,7 +839,7 @@ void FramePainter::drawPanel(const Scene &s) const
             for (int k = 0; k < 8; ++k) {
                 const double angle = qDegreesToRadians(22.5 + 45.0 * k);
                 const QPointF u(std::cos(angle), std::sin(angle));
-                p.drawLine(c + u * 10.0, c + u * 13.0);
+                p.drawLine(c + u * 9.5, c + u * 12.0);
             }
         }
         p.setPen(QPen(Black, 1.2));
@@ -828,7 +855,7 @@ void FramePainter::drawPanel(const Scene &s) const
             p.setRenderHint(QPainter::Antialiasing, true);
             p.setPen(QPen(MarkOrange, 2.5));
             p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(QRectF(c.x() - 16, y - 16, 70, 32), 8, 8);
+            p.drawRoundedRect(QRectF(c.x() - 14, y - 15, 72, 30), 8, 8);
             p.restore();
         }
     }

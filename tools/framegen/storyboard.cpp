@@ -40,7 +40,7 @@ Film Storyboard::film1()
              "Oberer Kolben liegt mechanisch am Relaiskolben an")
       << row( 65, U::OK, R::R1, 6.9, 0, 8.0, 0,   FlowNone, MarkOutlet2, LabelRelayPiston, false, false, true,
              "Relaiskolben wird mechanisch verschoben – Auslass II zu")
-      << row( 70, U::OK, R::R2, 6.7, 0, 8.0, 0.5, Flow12To22, MarkNone, LabelNone, false, false, true,
+      << row( 70, U::OK, R::R2, 6.7, 0, 8.0, 0.5, Flow12To22, MarkNone, LabelValveBody2, false, false, true,
              "Einlass II öffnet – Luft strömt von 12 nach 22")
       << row( 70, U::OK, R::R2, 6.5, 0, 8.0, 1.5, Flow12To22, MarkRubber, LabelRubber | LabelPedal, false, false, true,
              "Druck in 22 drückt zurück – Gegenkraft am Pedal")
@@ -64,7 +64,7 @@ Film Storyboard::film1()
              "Räder von Kreis I bleiben ungebremst")
       << row(100, U::OF, R::RF, 3.3, 0, 8.0, 8.0, FlowToLeak, MarkNone, LabelNone, true, false, true,
              "Luft entweicht an 21, solange gebremst wird")
-      << row( 80, U::OK, R::RL, 3.1, 0, 8.0, 8.0, RelayUp, MarkNone, LabelRelayPiston, true, false, true,
+      << row( 80, U::OK, R::RL, 3.1, 0, 8.0, 8.0, RelayUp, MarkNone, LabelPedal | LabelRelayPiston, true, false, true,
              "Pedal wird gelöst – Einlass II schließt")
       << row( 60, U::OK, R::RA, 2.9, 0, 8.0, 5.0, Vent22, MarkNone, LabelExhaust, true, false, true,
              "Auslass II öffnet – 22 entlüftet über 3")
@@ -125,7 +125,7 @@ Film Storyboard::film2()
              "Kein Gegendruck – Relaiskolben geht bis Anschlag")
       << row( 30, U::OL, R::RF, 8.0, 3.0, 7.2, 0, PistonUp, MarkRubber, LabelRubber | LabelUpperPiston, false, false, true,
              "Abschlussstellung Kreis I – 21 hält 3 bar")
-      << row( 30, U::OL, R::RF, 8.0, 3.0, 6.9, 0, FlowToLeak, MarkNone, LabelNone, false, false, true,
+      << row( 30, U::OL, R::RF, 8.0, 3.0, 6.9, 0, FlowToLeak, MarkNone, LabelPedal | LabelRubber, false, false, true,
              "Kreis I bremst normal – Pedalgefühl unverändert")
       << row( 30, U::OL, R::RF, 8.0, 3.0, 6.5, 0, Flow12To22 | FlowToLeak, MarkInlet2, LabelNone, false, false, true,
              "Einlass II bleibt offen – Vorrat II strömt ins Freie")
@@ -149,11 +149,11 @@ Film Storyboard::film2()
              "Räder von Kreis II bleiben ungebremst")
       << row(100, U::OF, R::RF, 8.0, 8.0, 3.0, 0, FlowToLeak, MarkNone, LabelNone, false, true, true,
              "Vorrat II entweicht weiter über das Leck")
-      << row( 50, U::OA, R::RF, 8.0, 6.0, 2.8, 0, Vent21, MarkOutlet1, LabelExhaust, false, true, true,
+      << row( 50, U::OA, R::RF, 8.0, 6.0, 2.8, 0, Vent21, MarkOutlet1, LabelPedal | LabelExhaust, false, true, true,
              "Pedal teilweise gelöst – Auslass I öffnet")
       << row( 50, U::OL, R::RF, 8.0, 4.0, 2.6, 0, FlowToLeak, MarkNone, LabelNone, false, true, true,
              "Teillösen: neue Abschlussstellung bei 4 bar")
-      << row(  0, U::O0, R::RF, 8.0, 2.0, 2.4, 0, Vent21, MarkNone, LabelExhaust, false, true, true,
+      << row(  0, U::O0, R::RF, 8.0, 2.0, 2.4, 0, Vent21, MarkNone, LabelPedal | LabelExhaust, false, true, true,
              "Pedal gelöst – Kreis I entlüftet über 3")
       << row(  0, U::O0, R::RA, 8.0, 0.3, 2.3, 0, Vent21, MarkInlet2, LabelRelayPiston, false, true, false,
              "Relaiskolben geht zurück – Einlass II schließt")
