@@ -15,7 +15,27 @@ private slots:
     void createsWindowsInOrderAndEndsWithZero();
     void failedStartShowsOneBoxAndReturnsOne_data();
     void failedStartShowsOneBoxAndReturnsOne();
+    void failureInEventHandlerIsReportedAndLoopGoesOn();
 };
+
+namespace {
+// Fails in its event handler, as a slot or handler of the program might.
+class FailingObject : public QObject
+{
+public:
+    bool standardException = true;
+
+protected:
+    bool event(QEvent *e) override
+    {
+        if (e->type() != QEvent::User)
+            return QObject::event(e);
+        if (standardException)
+            throw std::runtime_error("Zeichnen fehlgeschlagen");
+        throw 7;
+    }
+};
+} // namespace
 
 void TestStartup::createsWindowsInOrderAndEndsWithZero()
 {
@@ -99,6 +119,25 @@ void TestStartup::failedStartShowsOneBoxAndReturnsOne()
     QCOMPARE(closer.texts, QStringList{message});
     QVERIFY(!windowShownAtBox);
     QCOMPARE(infoCreated, failingWindow == "info");
+}
+
+void TestStartup::failureInEventHandlerIsReportedAndLoopGoesOn()
+{
+    FailingObject failing;
+    const ModalCloser closer;
+
+    QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+    QTRY_COMPARE(closer.texts, QStringList{"Zeichnen fehlgeschlagen"});
+
+    failing.standardException = false;
+    QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+    QTRY_COMPARE(closer.texts.size(), 2);
+    QCOMPARE(closer.texts.last(), QStringLiteral("Unbekannter Fehler – das Programm kann nicht fortgesetzt werden."));
+
+    // The loop still delivers events afterwards.
+    bool loopWentOn = false;
+    QTimer::singleShot(0, [&] { loopWentOn = true; });
+    QTRY_VERIFY(loopWentOn);
 }
 
 KALMORA_TEST_MAIN(TestStartup)
