@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frametables.h"
+
 #include "fontset.h"
 #include "storyboard.h"
 #include "valvegeometry.h"
@@ -14,7 +16,7 @@
 class FramePainter
 {
 public:
-    static constexpr int Width = 510;
+    static constexpr int Width = FrameTables::PictureWidth;
     static constexpr int PanelLeft = 316; // right panel
     static constexpr int CaptionHeight = 28;
 

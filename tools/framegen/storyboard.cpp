@@ -1,5 +1,7 @@
 #include "storyboard.h"
 
+#include "frametables.h"
+
 namespace {
 
 using U = UpperState;
@@ -19,7 +21,7 @@ FrameRow row(int pedal, UpperState upper, RelayState relay, double p11, double p
 // pedal travels on until the upper piston pushes the relay piston.
 Film Storyboard::film1()
 {
-    Film f{1, 1, 430, 1, {}};
+    Film f{1, FrameTables::Film1FirstPicture, FrameTables::Film1PictureHeight, 1, {}};
     auto &r = f.rows;
     // clang-format off
     r << row(  0, U::O0, R::R0, 8.0, 0, 8.0, 0,   FlowNone, MarkNone, LabelAll, false, false, false,
@@ -102,7 +104,7 @@ Film Storyboard::film1()
 // the relay piston by air; reservoir II blows off while braking.
 Film Storyboard::film2()
 {
-    Film f{2, 51, 428, 2, {}};
+    Film f{2, FrameTables::Film2FirstPicture, FrameTables::Film2PictureHeight, 2, {}};
     auto &r = f.rows;
     // clang-format off
     r << row(  0, U::O0, R::R0, 8.0, 0,   8.0, 0, FlowNone, MarkNone, LabelAll, false, false, false,
