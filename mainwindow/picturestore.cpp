@@ -1,6 +1,7 @@
 #include "picturestore.h"
 
 #include "bmplayout.h"
+#include "picturename.h"
 
 #include <QFile>
 #include <stdexcept>
@@ -34,7 +35,7 @@ PictureStore::PictureStore(const QString &directory)
     uchar *pixels = memory_.data();
     for (int i = 0; i < FrameTables::PictureCount; ++i) {
         const qint32 p = FrameTables::pictureNoAt(i);
-        const QString name = pictureName(p);
+        const QString name = FrameTables::pictureName(p);
         QFile file(directory + QLatin1Char('/') + name + QStringLiteral(".bmp"));
         if (!file.open(QIODevice::ReadOnly))
             throw std::runtime_error(
@@ -84,9 +85,4 @@ QImage &PictureStore::picture(qint32 pictureNo)
 const QImage &PictureStore::picture(qint32 pictureNo) const
 {
     return pictures_[size_t(slot(pictureNo))];
-}
-
-QString PictureStore::pictureName(qint32 pictureNo)
-{
-    return QStringLiteral("Image%1").arg(pictureNo, 2, 10, QLatin1Char('0'));
 }

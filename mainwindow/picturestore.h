@@ -23,8 +23,6 @@ public:
     QImage &picture(qint32 pictureNo);
     const QImage &picture(qint32 pictureNo) const;
 
-    static QString pictureName(qint32 pictureNo); // "Image07"
-
 private:
     static int slot(qint32 pictureNo);
 

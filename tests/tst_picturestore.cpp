@@ -5,6 +5,7 @@
 #include "descrambler.h"
 #include "infowindow.h"
 #include "mainwindow.h"
+#include "picturename.h"
 #include "picturestore.h"
 #include "startup.h"
 #include "testsupport.h"
@@ -41,8 +42,8 @@ void TestPictureStore::loadsEveryPicture()
             filmColors = picture.colorTable();
         QCOMPARE(picture.colorTable(), filmColors);
     }
-    QCOMPARE(PictureStore::pictureName(7), QStringLiteral("Image07"));
-    QCOMPARE(PictureStore::pictureName(88), QStringLiteral("Image88"));
+    QCOMPARE(FrameTables::pictureName(7), QStringLiteral("Image07"));
+    QCOMPARE(FrameTables::pictureName(88), QStringLiteral("Image88"));
 }
 
 // The constructor restores every picture once: what the window holds is the
@@ -78,7 +79,7 @@ void TestPictureStore::damagedPictureStopsStartup()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     for (int i = 0; i < FrameTables::PictureCount; ++i) {
-        const QString name = PictureStore::pictureName(FrameTables::pictureNoAt(i)) + ".bmp";
+        const QString name = FrameTables::pictureName(FrameTables::pictureNoAt(i)) + ".bmp";
         QVERIFY(QFile::copy(":/pictures/" + name, dir.filePath(name)));
         QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner);
     }

@@ -5,6 +5,7 @@
 #include "descrambler.h"
 #include "framepainter.h"
 #include "palettebuilder.h"
+#include "picturename.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,7 @@ FrameGenerator::FrameGenerator(const FontSet &fonts) : m_fonts(fonts) {}
 
 QString FrameGenerator::fileName(int pictureNo)
 {
-    return QStringLiteral("Image%1.bmp").arg(pictureNo, 2, 10, QLatin1Char('0'));
+    return FrameTables::pictureName(pictureNo) + QStringLiteral(".bmp");
 }
 
 FrameGenerator::FilmOutput FrameGenerator::render(const Film &film) const
